@@ -1,0 +1,5 @@
+// The process-wide settings record.
+
+#include "settings/settings.h"
+
+Settings settings;

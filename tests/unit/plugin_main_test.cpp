@@ -1,0 +1,66 @@
+// DllMain's reasons and the frame loop of scriptMain.
+
+#include <gtest/gtest.h>
+
+#include "fake_script_hook.h"
+#include "fake_windows.h"
+#include "host/plugin_main.h"
+
+namespace {
+
+HINSTANCE moduleHandle() { return reinterpret_cast<HINSTANCE>(0x7FF612340000); }
+
+struct DllMainCase {
+    DWORD reason;
+    LPVOID reserved;
+    int registers;
+    int unregisters;
+};
+
+std::ostream &operator<<(std::ostream &out, const DllMainCase &c) {
+    return out << "reason " << c.reason << (c.reserved ? " reserved" : "");
+}
+
+class DllMainReasons : public testing::TestWithParam<DllMainCase> {};
+
+TEST_P(DllMainReasons, RegistersAtAttachAndUnregistersAtEveryDetach) {
+    const DllMainCase &c = GetParam();
+    fakeHook::reset();
+
+    EXPECT_EQ(DllMain(moduleHandle(), c.reason, c.reserved), TRUE);
+
+    EXPECT_EQ(fakeHook::registerCount, c.registers);
+    EXPECT_EQ(fakeHook::unregisterCount, c.unregisters);
+    if (c.registers) {
+        EXPECT_EQ(fakeHook::registeredModule, moduleHandle());
+        EXPECT_EQ(fakeHook::registeredEntry, &scriptMain);
+    }
+    if (c.unregisters) {
+        EXPECT_EQ(fakeHook::unregisteredModule, moduleHandle());
+    }
+    EXPECT_EQ(fakeHook::callCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reasons, DllMainReasons,
+                         testing::Values(DllMainCase{DLL_PROCESS_ATTACH, nullptr, 1, 0},
+                                         DllMainCase{DLL_PROCESS_DETACH, nullptr, 0, 1},
+                                         DllMainCase{DLL_PROCESS_DETACH, reinterpret_cast<LPVOID>(1), 0, 1},
+                                         DllMainCase{DLL_THREAD_ATTACH, nullptr, 0, 0},
+                                         DllMainCase{DLL_THREAD_DETACH, nullptr, 0, 0}, DllMainCase{7, nullptr, 0, 0}));
+
+TEST(ScriptMain, RunsOneFrameBeforeEachZeroWait) {
+    fakeHook::reset();
+    fakeWindows::reset();
+    fakeHook::setNoWaypoint();
+    fakeHook::stopAfterWaits = 3;
+
+    EXPECT_THROW(scriptMain(), fakeHook::ScriptStopped);
+
+    EXPECT_EQ(fakeHook::waitCount, 3);
+    EXPECT_EQ(fakeHook::lastWaitMs, 0u);
+    ASSERT_EQ(fakeHook::callCount(), 3u);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(fakeHook::call(i).hash, fakeHook::hashes::waypointActive);
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 
 #include "host/script_hook.h"
 #include "overlay/distance_label.h"
+#include "settings/settings.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH)
@@ -14,6 +15,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
 }
 
 void scriptMain() {
+    loadSettings();
     for (;;) {
         updateFrame();
         scriptWait(0);

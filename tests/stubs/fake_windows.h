@@ -1,10 +1,12 @@
 // Stand-ins for the Windows calls the plugin makes: a keyboard and a clock the tests set,
-// with a log of every key query.
+// with a log of every key query, and the profile functions on a real file.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "host/platform.h"
 
@@ -21,5 +23,30 @@ void setKeysDown(std::initializer_list<int> keys);
 
 std::size_t keyQueryCount();
 int keyQuery(std::size_t index);
+
+// Every profile call since reset, one line each, such as
+// "GetPrivateProfileStringA Settings posX '' 64 .\DistanceSettings.ini".
+extern std::vector<std::string> profileCalls;
+
+// Only the "key=value" of each profile write since reset.
+std::vector<std::string> profileWrites();
+
+// A fresh temporary folder made the current directory, removed again with the object.
+class TemporaryFolder {
+  public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+
+    const std::string &path() const { return path_; }
+    std::string read(const std::string &name) const;
+    void write(const std::string &name, const std::string &text) const;
+    bool exists(const std::string &name) const;
+
+  private:
+    std::string previous_;
+    std::string path_;
+};
 
 } // namespace fakeWindows

@@ -48,19 +48,26 @@ INSTANTIATE_TEST_SUITE_P(Reasons, DllMainReasons,
                                          DllMainCase{DLL_THREAD_ATTACH, nullptr, 0, 0},
                                          DllMainCase{DLL_THREAD_DETACH, nullptr, 0, 0}, DllMainCase{7, nullptr, 0, 0}));
 
-TEST(ScriptMain, RunsOneFrameBeforeEachZeroWait) {
+TEST(ScriptMain, LoadsSettingsOnceThenRunsOneFrameBeforeEachZeroWait) {
     fakeHook::reset();
     fakeWindows::reset();
-    fakeHook::setNoWaypoint();
+    fakeWindows::TemporaryFolder folder;
+    folder.write("DistanceSettings.ini", "[Settings]\nposX=0.5\nposY=0.25\nfontSizeIndex=2\n");
+    fakeHook::setWaypoint({0, 0, 0}, 1, {0, 0, 0}, 1.0f, 0x1000);
     fakeHook::stopAfterWaits = 3;
 
     EXPECT_THROW(scriptMain(), fakeHook::ScriptStopped);
 
+    EXPECT_EQ(fakeWindows::profileCalls.size(), 3u);
     EXPECT_EQ(fakeHook::waitCount, 3);
     EXPECT_EQ(fakeHook::lastWaitMs, 0u);
-    ASSERT_EQ(fakeHook::callCount(), 3u);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(fakeHook::call(i).hash, fakeHook::hashes::waypointActive);
+    ASSERT_EQ(fakeHook::callCount(), 33u);
+    for (std::size_t frame = 0; frame < 3; ++frame) {
+        const fakeHook::NativeCall &display = fakeHook::call(frame * 11 + 10);
+        EXPECT_EQ(display.hash, fakeHook::hashes::displayText);
+        EXPECT_EQ(display.args[1], 0x3F000000u);
+        EXPECT_EQ(display.args[2], 0x3E800000u);
+    }
 }
 
 } // namespace

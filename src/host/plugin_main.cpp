@@ -2,6 +2,7 @@
 
 #include "host/plugin_main.h"
 
+#include "controls/hotkeys.h"
 #include "host/script_hook.h"
 #include "overlay/distance_label.h"
 #include "settings/settings.h"
@@ -22,4 +23,7 @@ void scriptMain() {
     }
 }
 
-void updateFrame() { drawDistanceLabel(); }
+void updateFrame() {
+    handleHotkeys();
+    drawDistanceLabel();
+}

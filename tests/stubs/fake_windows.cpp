@@ -1,9 +1,11 @@
-// Keyboard and clock stand-ins on fixed arrays, and the three profile functions on a real
-// file: sections and keys matched without regard to letter case, values cut to the buffer.
+// Keyboard, clock and the three profile functions, every call logged. The profile functions
+// work on a real file: sections and keys matched without regard to letter case, values cut
+// to the buffer.
 
 #include "fake_windows.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,26 +17,19 @@
 namespace fakeWindows {
 
 std::uint32_t tickCount;
-int tickReads;
+std::vector<std::string> calls;
 
 namespace {
 
 const SHORT downBit = static_cast<SHORT>(0x8000);
-const std::size_t maxQueries = 4096;
 
 SHORT keyStates[256];
-int queries[maxQueries];
-std::size_t queryCount;
 
 } // namespace
 
-std::vector<std::string> profileCalls;
-
 void reset() {
-    profileCalls.clear();
+    calls.clear();
     tickCount = 0;
-    tickReads = 0;
-    queryCount = 0;
     for (SHORT &state : keyStates)
         state = 0;
 }
@@ -48,18 +43,16 @@ void setKeysDown(std::initializer_list<int> keys) {
         setKeyState(key, downBit);
 }
 
-std::size_t keyQueryCount() { return queryCount; }
-
-int keyQuery(std::size_t index) {
-    if (index >= queryCount)
-        throw std::out_of_range("no such key query");
-    return queries[index];
+std::size_t countCalls(const std::string &prefix) {
+    return static_cast<std::size_t>(std::count_if(calls.begin(), calls.end(), [&](const std::string &line) {
+        return line.compare(0, prefix.size(), prefix) == 0;
+    }));
 }
 
 std::vector<std::string> profileWrites() {
     const std::string prefix = "WritePrivateProfileStringA Settings ";
     std::vector<std::string> writes;
-    for (const std::string &line : profileCalls) {
+    for (const std::string &line : calls) {
         if (line.compare(0, prefix.size(), prefix) == 0) {
             std::istringstream fields(line.substr(prefix.size()));
             std::string key, value;
@@ -170,7 +163,7 @@ bool findValue(LPCSTR section, LPCSTR key, LPCSTR path, std::string &value) {
     return keyFound;
 }
 
-void logCall(const std::string &line) { profileCalls.push_back(line); }
+void logCall(const std::string &line) { calls.push_back(line); }
 
 } // namespace
 
@@ -221,12 +214,13 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 }
 
 SHORT GetAsyncKeyState(int key) {
-    if (queryCount < maxQueries)
-        queries[queryCount++] = key;
+    char line[32];
+    std::snprintf(line, sizeof line, "GetAsyncKeyState %02X", key);
+    logCall(line);
     return keyStates[key & 0xFF];
 }
 
 DWORD GetTickCount() {
-    ++tickReads;
+    logCall("GetTickCount");
     return tickCount;
 }

@@ -1,5 +1,5 @@
 // Stand-ins for the Windows calls the plugin makes: a keyboard and a clock the tests set,
-// with a log of every key query, and the profile functions on a real file.
+// and the profile functions on a real file, with a log of every call.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +13,11 @@
 namespace fakeWindows {
 
 extern std::uint32_t tickCount;
-extern int tickReads;
+
+// Every call since reset, one line each: "GetAsyncKeyState A2", "GetTickCount",
+// "GetPrivateProfileStringA Settings posX '' 64 .\DistanceSettings.ini",
+// "WritePrivateProfileStringA Settings posX 0.015000 .\DistanceSettings.ini".
+extern std::vector<std::string> calls;
 
 void reset();
 
@@ -21,12 +25,8 @@ void reset();
 void setKeyState(int key, SHORT state);
 void setKeysDown(std::initializer_list<int> keys);
 
-std::size_t keyQueryCount();
-int keyQuery(std::size_t index);
-
-// Every profile call since reset, one line each, such as
-// "GetPrivateProfileStringA Settings posX '' 64 .\DistanceSettings.ini".
-extern std::vector<std::string> profileCalls;
+// How many logged calls start with prefix.
+std::size_t countCalls(const std::string &prefix);
 
 // Only the "key=value" of each profile write since reset.
 std::vector<std::string> profileWrites();

@@ -58,7 +58,10 @@ TEST(ScriptMain, LoadsSettingsOnceThenRunsOneFrameBeforeEachZeroWait) {
 
     EXPECT_THROW(scriptMain(), fakeHook::ScriptStopped);
 
-    EXPECT_EQ(fakeWindows::profileCalls.size(), 3u);
+    ASSERT_EQ(fakeWindows::calls.size(), 3u + 3 * 3);
+    EXPECT_EQ(fakeWindows::countCalls("GetPrivateProfile"), 3u);
+    EXPECT_EQ(fakeWindows::calls[2].substr(0, 21), "GetPrivateProfileIntA");
+    EXPECT_EQ(fakeWindows::calls[3], "GetAsyncKeyState A2");
     EXPECT_EQ(fakeHook::waitCount, 3);
     EXPECT_EQ(fakeHook::lastWaitMs, 0u);
     ASSERT_EQ(fakeHook::callCount(), 33u);

@@ -38,10 +38,9 @@ TEST_F(SettingsFile, LoadReadsAllThreeKeysWithTheRelativePathAndWritesNothing) {
     EXPECT_EQ(settings.posX, 0.5f);
     EXPECT_EQ(settings.posY, 0.75f);
     EXPECT_EQ(settings.fontSizeIndex, 2);
-    EXPECT_EQ(fakeWindows::profileCalls,
-              (Lines{"GetPrivateProfileStringA Settings posX '' 64 .\\DistanceSettings.ini",
-                     "GetPrivateProfileStringA Settings posY '' 64 .\\DistanceSettings.ini",
-                     "GetPrivateProfileIntA Settings fontSizeIndex 0 .\\DistanceSettings.ini"}));
+    EXPECT_EQ(fakeWindows::calls, (Lines{"GetPrivateProfileStringA Settings posX '' 64 .\\DistanceSettings.ini",
+                                         "GetPrivateProfileStringA Settings posY '' 64 .\\DistanceSettings.ini",
+                                         "GetPrivateProfileIntA Settings fontSizeIndex 0 .\\DistanceSettings.ini"}));
     EXPECT_EQ(file(), "[Settings]\nposX=0.5\nposY=0.75\nfontSizeIndex=2\n");
 }
 
@@ -98,7 +97,7 @@ TEST_F(SettingsFile, FirstSaveCreatesTheFileWithAllThreeKeysInOrder) {
     settings.fontSizeIndex = 1;
     saveSettings();
 
-    EXPECT_EQ(fakeWindows::profileCalls,
+    EXPECT_EQ(fakeWindows::calls,
               (Lines{"WritePrivateProfileStringA Settings posX 0.015000 .\\DistanceSettings.ini",
                      "WritePrivateProfileStringA Settings posY 0.025000 .\\DistanceSettings.ini",
                      "WritePrivateProfileStringA Settings fontSizeIndex 1 .\\DistanceSettings.ini"}));

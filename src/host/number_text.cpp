@@ -4,6 +4,7 @@
 #include "host/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -80,6 +81,39 @@ bool unsignedTextToDouble(const char *text, double &value) {
 
 char *formatFixed(char *buffer, std::size_t size, double value, int decimals) {
     return terminate(buffer, std::to_chars(buffer, buffer + size - 1, value, std::chars_format::fixed, decimals));
+}
+
+char *formatTenths(char *buffer, std::size_t size, float value) {
+    // Below 2^24 a float times ten is exact in a double and below 2^28, so the tenths are found
+    // exactly by truncation, and an exact half is rounded to the even tenth by hand.
+    const float exactLimit = 16777216.0f;
+    const std::size_t longest = sizeof "-16777216.0";
+    float magnitude = value < 0 ? -value : value;
+    if (!(magnitude < exactLimit) || size < longest)
+        return formatFixed(buffer, size, value, 1);
+
+    double tenths = static_cast<double>(magnitude) * 10.0;
+    std::uint32_t rounded = static_cast<std::uint32_t>(tenths);
+    double rest = tenths - rounded;
+    if (rest > 0.5 || (rest == 0.5 && (rounded & 1)))
+        ++rounded;
+
+    char digits[12];
+    char *first = digits + sizeof digits;
+    *--first = static_cast<char>('0' + rounded % 10);
+    *--first = '.';
+    rounded /= 10;
+    do {
+        *--first = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded);
+    if (std::signbit(value))
+        *--first = '-';
+
+    std::size_t length = static_cast<std::size_t>(digits + sizeof digits - first);
+    std::memcpy(buffer, first, length);
+    buffer[length] = '\0';
+    return buffer + length;
 }
 
 char *formatInteger(char *buffer, std::size_t size, std::int32_t value) {

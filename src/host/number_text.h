@@ -9,6 +9,10 @@
 // within size bytes and returns a pointer to the terminator.
 char *formatFixed(char *buffer, std::size_t size, double value, int decimals);
 
+// Writes value with one decimal, as formatFixed(buffer, size, value, 1) does, but quicker for
+// the values a distance takes.
+char *formatTenths(char *buffer, std::size_t size, float value);
+
 // Writes value as "%d" does; same contract as formatFixed.
 char *formatInteger(char *buffer, std::size_t size, std::int32_t value);
 

@@ -40,7 +40,7 @@ float fontScaleFor(std::int32_t fontSizeIndex) {
 
 void formatLabelText(char *label, std::size_t size, float distance) {
     const char unit[] = " m";
-    char *end = formatFixed(label, size - (sizeof unit - 1), distance, 1);
+    char *end = formatTenths(label, size - (sizeof unit - 1), distance);
     std::memcpy(end, unit, sizeof unit);
 }
 

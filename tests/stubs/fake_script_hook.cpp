@@ -51,6 +51,8 @@ void reset() {
     scriptedResults = 0;
 }
 
+void clearCalls() { recordedCalls = 0; }
+
 void setResult(std::uint64_t hash, std::array<std::uint64_t, 3> slots) {
     for (std::size_t i = 0; i < scriptedResults; ++i) {
         if (results[i].hash == hash) {

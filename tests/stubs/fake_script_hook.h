@@ -30,6 +30,9 @@ extern int stopAfterWaits;
 
 void reset();
 
+// Forgets the recorded native calls and keeps everything else.
+void clearCalls();
+
 // The result slots a native answers with from now on; unscripted natives answer junk.
 void setResult(std::uint64_t hash, std::array<std::uint64_t, 3> slots);
 

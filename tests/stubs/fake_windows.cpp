@@ -4,6 +4,8 @@
 
 #include "fake_windows.h"
 
+#include "stand_in_scope.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,10 @@
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
+
+namespace standIn {
+int depth;
+}
 
 namespace fakeWindows {
 
@@ -172,6 +178,7 @@ void logCall(const std::string &line) { calls.push_back(line); }
 using namespace fakeWindows;
 
 DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size, LPCSTR path) {
+    standIn::Scope scope;
     logCall(std::string("GetPrivateProfileStringA ") + section + " " + key + " '" + defaultValue + "' " +
             std::to_string(size) + " " + path);
     std::string value;
@@ -184,6 +191,7 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
 }
 
 UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR path) {
+    standIn::Scope scope;
     logCall(std::string("GetPrivateProfileIntA ") + section + " " + key + " " + std::to_string(defaultValue) + " " +
             path);
     std::string value;
@@ -193,6 +201,7 @@ UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR 
 }
 
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR path) {
+    standIn::Scope scope;
     logCall(std::string("WritePrivateProfileStringA ") + section + " " + key + " " + value + " " + path);
     std::vector<std::string> lines = readLines(path);
     bool sectionFound, keyFound;
@@ -214,6 +223,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 }
 
 SHORT GetAsyncKeyState(int key) {
+    standIn::Scope scope;
     char line[32];
     std::snprintf(line, sizeof line, "GetAsyncKeyState %02X", key);
     logCall(line);
@@ -221,6 +231,7 @@ SHORT GetAsyncKeyState(int key) {
 }
 
 DWORD GetTickCount() {
+    standIn::Scope scope;
     logCall("GetTickCount");
     return tickCount;
 }

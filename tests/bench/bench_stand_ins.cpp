@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/script_hook.h"
+#include "native_hashes.h"
 
 namespace benchStandIns {
 
@@ -47,14 +48,14 @@ void nativePush64(std::uint64_t value) { pushed[pushedCount++ & 7] = value; }
 
 std::uint64_t *nativeCall() {
     switch (currentHash) {
-    case 0x202B1BBFC6AB5EE4: // waypoint active
+    case nativeHashes::waypointActive:
         return waypointSet ? oneSlot : noWaypoint;
-    case 0x29B30D07C3F7873B: // waypoint coordinates
-    case 0xA86D5F069399F44D: // entity coordinates
+    case nativeHashes::waypointCoords:
+    case nativeHashes::entityCoords:
         return position;
-    case 0x0BE7F4E3CDBAFB28: // distance
+    case nativeHashes::distanceBetweenCoords:
         return distance;
-    case 0xFA925AC00EB830B9: // text string
+    case nativeHashes::createVarString:
         return textPointer;
     default:
         return oneSlot;

@@ -12,6 +12,7 @@
 #include "bench_stand_ins.h"
 #include "host/plugin_main.h"
 #include "host/script_hook.h"
+#include "native_hashes.h"
 #include "settings/settings.h"
 
 namespace {
@@ -26,17 +27,18 @@ const char readyLiteral[] = "LITERAL_STRING";
 
 std::vector<ReadyCall> labelCalls() {
     auto pointer = [](const void *p) { return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(p)); };
-    return {{0x202B1BBFC6AB5EE4, {}},
-            {0x29B30D07C3F7873B, {}},
-            {0x096275889B8E0EE0, {}},
-            {0xA86D5F069399F44D, {1, 1, 0}},
-            {0x0BE7F4E3CDBAFB28, {0x42C80000, 0x43480000, 0x41F00000, 0x42C80000, 0x43480000, 0x41F00000, 1}},
-            {0x4170B650590B3B00, {0x3E99999A, 0x3E99999A}},
-            {0x50A41AD966910F03, {255, 255, 255, 230}},
-            {0xBE5261939FBECB8C, {0}},
-            {0x1BE39DBAA7263CA5, {1, 0, 0, 0, 255}},
-            {0xFA925AC00EB830B9, {10, pointer(readyLiteral), pointer(readyText)}},
-            {0xD79334A4BB99BAD1, {0x1000, 0x3C75C28F, 0x3CCCCCCD}}};
+    using namespace nativeHashes;
+    return {{waypointActive, {}},
+            {waypointCoords, {}},
+            {playerPed, {}},
+            {entityCoords, {1, 1, 0}},
+            {distanceBetweenCoords, {0x42C80000, 0x43480000, 0x41F00000, 0x42C80000, 0x43480000, 0x41F00000, 1}},
+            {setTextScale, {0x3E99999A, 0x3E99999A}},
+            {setTextColor, {255, 255, 255, 230}},
+            {setTextCentre, {0}},
+            {setTextDropShadow, {1, 0, 0, 0, 255}},
+            {createVarString, {10, pointer(readyLiteral), pointer(readyText)}},
+            {displayText, {0x1000, 0x3C75C28F, 0x3CCCCCCD}}};
 }
 
 struct Scenario {

@@ -65,18 +65,18 @@ void setResult(std::uint64_t hash, std::array<std::uint64_t, 3> slots) {
     results[scriptedResults++] = ScriptedResult{hash, slots};
 }
 
-void setNoWaypoint() { setResult(hashes::waypointActive, {slotWithJunk(0), slotWithJunk(1), slotWithJunk(1)}); }
+void setNoWaypoint() { setResult(nativeHashes::waypointActive, {slotWithJunk(0), slotWithJunk(1), slotWithJunk(1)}); }
 
 void setWaypoint(Position waypoint, std::uint32_t playerHandle, Position player, float distance,
                  std::uint64_t textPointer) {
-    setResult(hashes::waypointActive, {slotWithJunk(1), junk, junk});
-    setResult(hashes::waypointCoords,
+    setResult(nativeHashes::waypointActive, {slotWithJunk(1), junk, junk});
+    setResult(nativeHashes::waypointCoords,
               {floatSlotWithJunk(waypoint.x), floatSlotWithJunk(waypoint.y), floatSlotWithJunk(waypoint.z)});
-    setResult(hashes::playerPed, {slotWithJunk(playerHandle), junk, junk});
-    setResult(hashes::entityCoords,
+    setResult(nativeHashes::playerPed, {slotWithJunk(playerHandle), junk, junk});
+    setResult(nativeHashes::entityCoords,
               {floatSlotWithJunk(player.x), floatSlotWithJunk(player.y), floatSlotWithJunk(player.z)});
-    setResult(hashes::distanceBetweenCoords, {floatSlotWithJunk(distance), junk, junk});
-    setResult(hashes::createVarString, {textPointer, junk, junk});
+    setResult(nativeHashes::distanceBetweenCoords, {floatSlotWithJunk(distance), junk, junk});
+    setResult(nativeHashes::createVarString, {textPointer, junk, junk});
 }
 
 std::size_t callCount() { return recordedCalls; }

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace fakeHook::hashes;
+using namespace nativeHashes;
 
 std::uint64_t bits(float value) {
     std::uint32_t b;

@@ -67,7 +67,7 @@ TEST(ScriptMain, LoadsSettingsOnceThenRunsOneFrameBeforeEachZeroWait) {
     ASSERT_EQ(fakeHook::callCount(), 33u);
     for (std::size_t frame = 0; frame < 3; ++frame) {
         const fakeHook::NativeCall &display = fakeHook::call(frame * 11 + 10);
-        EXPECT_EQ(display.hash, fakeHook::hashes::displayText);
+        EXPECT_EQ(display.hash, nativeHashes::displayText);
         EXPECT_EQ(display.args[1], 0x3F000000u);
         EXPECT_EQ(display.args[2], 0x3E800000u);
     }

@@ -7,6 +7,7 @@
 
 #include "../simulated_game.h"
 #include "host/script_hook.h"
+#include "native_hashes.h"
 
 namespace {
 
@@ -16,19 +17,7 @@ LPVOID scriptFiber;
 std::uint64_t resultSlots[3];
 char gameString[64];
 
-enum NativeHash : std::uint64_t {
-    waypointActive = 0x202B1BBFC6AB5EE4,
-    waypointCoords = 0x29B30D07C3F7873B,
-    playerPed = 0x096275889B8E0EE0,
-    entityCoords = 0xA86D5F069399F44D,
-    distanceBetweenCoords = 0x0BE7F4E3CDBAFB28,
-    setTextScale = 0x4170B650590B3B00,
-    setTextColor = 0x50A41AD966910F03,
-    setTextCentre = 0xBE5261939FBECB8C,
-    setTextDropShadow = 0x1BE39DBAA7263CA5,
-    createVarString = 0xFA925AC00EB830B9,
-    displayText = 0xD79334A4BB99BAD1,
-};
+using namespace nativeHashes;
 
 // The game leaves whatever it likes in the high half of a 32-bit result's slot.
 const std::uint64_t junk = 0xBAADF00D00000000u;

@@ -129,6 +129,8 @@ void checkStep(const std::vector<std::string> &w) {
         expectShape(w.size() == 1, "'unload' alone");
     } else if (command == "locale") {
         expectShape(w.size() == 2, "'locale NAME', such as 'locale German_Germany.1252'");
+    } else if (command == "setting") {
+        expectShape(w.size() == 3, "'setting KEY VALUE'");
     } else if (command == "waypoint") {
         expectShape((w.size() == 2 && w[1] == "none") || (w.size() == 4 && numbersFrom(1, 3)),
                     "'waypoint X Y Z' or 'waypoint none'");
@@ -156,7 +158,8 @@ void checkStep(const std::vector<std::string> &w) {
         expectShape(ok, usage);
     } else {
         throw ScenarioError{
-            "expected a command: load, unload, locale, waypoint, player, walk, hold, frames, wait or expect"};
+            "expected a command: load, unload, locale, setting, waypoint, player, walk, hold, frames, wait or "
+            "expect"};
     }
 }
 
@@ -274,6 +277,11 @@ bool Session::perform(const std::vector<std::string> &w) {
         if (!std::setlocale(LC_ALL, w[1].c_str()))
             return fail("the C runtime knows no locale " + w[1]);
         std::printf("locale set to %s\n", w[1].c_str());
+        return true;
+    }
+    if (command == "setting") {
+        WritePrivateProfileStringA("Settings", w[1].c_str(), w[2].c_str(), ".\\DistanceSettings.ini");
+        lastSettings_ = readSettingsFile();
         return true;
     }
     if (command == "hold") {
@@ -435,7 +443,7 @@ bool Session::check(const std::vector<std::string> &w) {
         return label ? fail(std::string("a label was drawn: ") + label->text) : true;
     if (!label)
         return fail("no label was drawn in the last frame");
-    auto matches = [](float a, const std::string &b) { return std::fabs(a - numberOf(b)) < 5e-7f; };
+    auto matches = [](float a, const std::string &b) { return a == numberOf(b) || std::fabs(a - numberOf(b)) < 5e-7f; };
     if (w[2] != label->text || !matches(label->x, w[4]) || !matches(label->y, w[5]) || !matches(label->scale, w[7]))
         return fail(std::string("the label is \"") + label->text + "\" at " + fixed(label->x, 6) + " " +
                     fixed(label->y, 6) + " scale " + fixed(label->scale, 2));

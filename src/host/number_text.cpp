@@ -27,6 +27,27 @@ char *terminate(char *buffer, std::to_chars_result result) {
     return end;
 }
 
+// The end of the hexadecimal number that starts at text, after its 0x. It is measured here
+// because libstdc++'s from_chars takes an exponent with two signs ("p+-5"), where strtod ends
+// the number before the 'p'.
+const char *hexNumberEnd(const char *text) {
+    while (isHexDigit(*text))
+        ++text;
+    if (*text == '.') {
+        ++text;
+        while (isHexDigit(*text))
+            ++text;
+    }
+    if (*text == 'p' || *text == 'P') {
+        const char *exponent = text + 1;
+        if (*exponent == '+' || *exponent == '-')
+            ++exponent;
+        while (isDigit(*exponent))
+            text = ++exponent;
+    }
+    return text;
+}
+
 bool isDigitOf(char c, bool hex) { return hex ? isHexDigit(c) : isDigit(c); }
 
 // For a number that from_chars found out of range: whether it lies above the range rather than
@@ -65,11 +86,11 @@ bool isAboveRange(const char *number, const char *end, bool hex) {
 
 // Converts an unsigned number at the start of text; false when none starts there.
 bool unsignedTextToDouble(const char *text, double &value) {
-    const char *end = text + std::strlen(text);
     bool hex = startsHexNumber(text);
     const char *number = hex ? text + 2 : text;
     if (*number == '-')
         return false;
+    const char *end = hex ? hexNumberEnd(number) : text + std::strlen(text);
     std::from_chars_result result =
         std::from_chars(number, end, value, hex ? std::chars_format::hex : std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range)

@@ -72,6 +72,10 @@ TEST(TextToDouble, HandPickedTextsConvertAsStrtod) {
                            "0x1p+",
                            "0x1p99999",
                            "0x1p-99999",
+                           "0x1P+-5",
+                           "0xe11299e9492P+-96",
+                           "0x1p-+5",
+                           "0x1.8p+x",
                            "0x0.0000000001p-1060",
                            "inf",
                            "-INF",
@@ -108,10 +112,11 @@ TEST(TextToDouble, HandPickedTextsConvertAsStrtod) {
 
 std::string generatedText(std::mt19937 &random) {
     static const char *const pieces[] = {
-        "0",  "1", "2", "3",  "4", "5", "6",   "7",    "8",     "9",        "0",        "00",     "9999", "+",
-        "-",  ".", ".", ",",  "e", "E", "e-",  "e+",   "p",     "P",        "p-",       "x",      "X",    "0x",
-        "0X", "a", "b", "c",  "d", "f", "F",   "inf",  "INF",   "infinity", "Infinity", "nan",    "NaN",  "nan(",
-        ")",  "(", " ", "\t", "z", "_", "e30", "e300", "e-300", "e-320",    "p1000",    "p-1070", "e400", "e-400"};
+        "0",    "1",   "2",   "3",        "4",        "5",     "6",     "7",      "8",    "9",    "0", "00",
+        "9999", "+",   "-",   ".",        ".",        ",",     "e",     "E",      "e-",   "e+",   "p", "P",
+        "p-",   "p+",  "P+-", "x",        "X",        "0x",    "0X",    "a",      "b",    "c",    "d", "f",
+        "F",    "inf", "INF", "infinity", "Infinity", "nan",   "NaN",   "nan(",   ")",    "(",    " ", "\t",
+        "z",    "_",   "e30", "e300",     "e-300",    "e-320", "p1000", "p-1070", "e400", "e-400"};
     const std::size_t pieceCount = sizeof pieces / sizeof pieces[0];
     std::string text;
     std::size_t length = random() % 64;

@@ -4,6 +4,8 @@
 # folder. Exits non-zero when a fuzzer finds a fault (its input is saved beside the corpus).
 #
 # Usage: scripts/fuzz.sh [SECONDS_EACH]   (default 60)
+# FUZZ_SEED=N fixes libFuzzer's random seed, so that a run can be repeated; by default each run
+# picks its own.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +22,7 @@ for fuzzer in position_text settings_file; do
     status=0
     "$build/tests/fuzz/${fuzzer}_fuzzer" "$corpus" "$root/tests/fuzz/corpus/$fuzzer" \
         -max_total_time="$seconds" -max_len=512 -artifact_prefix="$build/findings/${fuzzer}-" \
-        -print_final_stats=1 >"$log" 2>&1 || status=$?
+        -print_final_stats=1 ${FUZZ_SEED:+-seed="$FUZZ_SEED"} >"$log" 2>&1 || status=$?
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
     if [ $status != 0 ]; then
         tail -n 40 "$log"

@@ -55,20 +55,6 @@ std::size_t countCalls(const std::string &prefix) {
     }));
 }
 
-std::vector<std::string> profileWrites() {
-    const std::string prefix = "WritePrivateProfileStringA Settings ";
-    std::vector<std::string> writes;
-    for (const std::string &line : calls) {
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-            std::istringstream fields(line.substr(prefix.size()));
-            std::string key, value;
-            fields >> key >> value;
-            writes.push_back(key + "=" + value);
-        }
-    }
-    return writes;
-}
-
 TemporaryFolder::TemporaryFolder() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "waypoint-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
@@ -122,7 +108,8 @@ bool isSectionLine(const std::string &line) {
 }
 
 bool isSection(const std::string &line, LPCSTR section) {
-    return isSectionLine(line) && sameName(trim(trim(line).substr(1, trim(line).size() - 2)), section);
+    std::string text = trim(line);
+    return isSectionLine(text) && sameName(trim(text.substr(1, text.size() - 2)), section);
 }
 
 bool isKey(const std::string &line, LPCSTR key) {

@@ -28,9 +28,6 @@ void setKeysDown(std::initializer_list<int> keys);
 // How many logged calls start with prefix.
 std::size_t countCalls(const std::string &prefix);
 
-// Only the "key=value" of each profile write since reset.
-std::vector<std::string> profileWrites();
-
 // A fresh temporary folder made the current directory, removed again with the object.
 class TemporaryFolder {
   public:

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "host/natives.h"
-#include "host/number_text.h"
+#include "number_text/number_text.h"
 #include "settings/settings.h"
 
 namespace {
@@ -40,7 +40,7 @@ float fontScaleFor(std::int32_t fontSizeIndex) {
 
 void formatLabelText(char *label, std::size_t size, float distance) {
     const char unit[] = " m";
-    char *end = formatTenths(label, size - (sizeof unit - 1), distance);
+    char *end = formatFixed(label, size - (sizeof unit - 1), distance, 1);
     std::memcpy(end, unit, sizeof unit);
 }
 

@@ -3,8 +3,8 @@
 
 #include "settings/settings.h"
 
-#include "host/number_text.h"
 #include "host/platform.h"
+#include "number_text/number_text.h"
 
 Settings settings;
 

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/number_text.h"
+#include "number_text/number_text.h"
 
 namespace {
 
@@ -105,7 +105,25 @@ TEST(TextToDouble, HandPickedTextsConvertAsStrtod) {
                            "1.5e+3 ",
                            "0.0078125",
                            "123456789012345678901234567890",
-                           "0x123456789abcdefABCDEF"};
+                           "0x123456789abcdefABCDEF",
+                           "0x1.00000000000008p0",
+                           "0x1.00000000000018p0",
+                           "0x1.000000000000080000000001p0",
+                           "0x1.00000000000007ffffffffffp0",
+                           "0x20000000000001p0",
+                           "0x20000000000003p0",
+                           "0x3p-1075",
+                           "0x1.0000000001p-1075",
+                           "0x1p-1076",
+                           "0x0.fffffffffffff8p-1022",
+                           "0x0.fffffffffffff7ffp-1022",
+                           "0x1.fffffffffffff8p1023",
+                           "0x1.fffffffffffff7ffp1023",
+                           "0x1p1023",
+                           "0x1p1024",
+                           "0x000000000000000000000000000000000000001p0",
+                           "0x.0000000000000000000000000000000000000000000001p190",
+                           "0xffffffffffffffffffffffffffffffffp-128"};
     for (const char *text : texts)
         expectLikeStrtod(text);
 }
@@ -162,7 +180,7 @@ TEST(TextToDouble, GeneratedNumbersConvertAsStrtod) {
         expectLikeStrtod(generatedNumber(random));
 }
 
-std::string fixed6(double value) {
+std::string fixed6(float value) {
     char text[64];
     std::memset(text, 'x', sizeof text);
     formatFixed(text, sizeof text, value, 6);

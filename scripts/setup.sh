@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
+    cmake make git zip g++ libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
     libfast-float-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
 )
 

@@ -224,6 +224,48 @@ TEST(FormatFixed, SixDecimalsMatchPrintfOverRandomFloatBitPatterns) {
     }
 }
 
+TEST(FormatFixed, EveryDecimalCountMatchesPrintf) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 100000 && !HasFailure(); ++i) {
+        std::uint32_t pattern = random();
+        int decimals = static_cast<int>(random() % 10);
+        float value;
+        std::memcpy(&value, &pattern, sizeof value);
+        char text[64];
+        char expected[64];
+        formatFixed(text, sizeof text, value, decimals);
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, static_cast<double>(value));
+        EXPECT_STREQ(text, expected) << "bits 0x" << std::hex << pattern << ", " << std::dec << decimals << " decimals";
+    }
+}
+
+TEST(FormatFixed, TiesWithoutDecimalsGoToTheEvenInteger) {
+    struct {
+        float value;
+        const char *text;
+    } cases[] = {{0.5f, "0"}, {1.5f, "2"}, {2.5f, "2"}, {-2.5f, "-2"}, {3.5f, "4"}, {0.49999997f, "0"}};
+    for (const auto &c : cases) {
+        char text[16];
+        formatFixed(text, sizeof text, c.value, 0);
+        EXPECT_STREQ(text, c.text) << c.value;
+    }
+}
+
+TEST(FormatFixed, TextThatDoesNotFitOrAnUnknownDecimalCountGivesAnEmptyText) {
+    struct {
+        std::size_t size;
+        int decimals;
+        const char *text;
+    } cases[] = {{9, 6, "0.015000"}, {8, 6, ""}, {1, 1, ""}, {64, 10, ""}, {64, -1, ""}, {64, 9, "0.015000000"}};
+    for (const auto &c : cases) {
+        char text[64];
+        std::memset(text, 'x', sizeof text);
+        char *end = formatFixed(text, c.size, 0.015f, c.decimals);
+        EXPECT_STREQ(text, c.text) << c.size << " bytes, " << c.decimals << " decimals";
+        EXPECT_EQ(end, text + std::strlen(c.text));
+    }
+}
+
 TEST(FormatInteger, MatchesPrintf) {
     for (std::int32_t value : {0, 1, -1, 2, 2147483647, -2147483647 - 1, 1000000}) {
         char text[16];
